@@ -51,7 +51,11 @@ void GSER(double& gamser, double a, double x, double& gln) {
         term = term * (x / k);
         sum = sum + term;
         if (std::fabs(term) < std::fabs(sum) * EPS) {
-            gamser = sum * ExponentFactor(a, x, gln);
+            // For a just above 2^-54 the first step of LNGAMMA loses most
+            // digits of a, so ln Γ(a) and with it P can come out well above
+            // 1 (1.11 for a = 1e-16); P itself lies within a·E1(x) of 1.
+            const double p = sum * ExponentFactor(a, x, gln);
+            gamser = p > 1.0 ? 1.0 : p;
             return;
         }
     }

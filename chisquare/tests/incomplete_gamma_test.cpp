@@ -206,6 +206,23 @@ TEST(IncompleteGamma, TinyShapeGivesPNearOne) {
     EXPECT_EQ(GAMMP(1e-310, 0.5), 1.0);
 }
 
+// Found by fuzzing: GAMMQ(1e-12, 0.5) gave -1.3e-5 and GAMMQ(1e-16, 0.5)
+// gave -0.11, as the series for P overshot 1 where ln Γ(a) is inexact.
+TEST(IncompleteGamma, TinyShapeKeepsProbabilitiesWithinZeroAndOne) {
+    for (const double a : {1e-16, 2e-16, 1e-14, 1e-12, 1e-10, 1e-8}) {
+        for (const double x : {1e-3, 0.5, 0.99}) {
+            SCOPED_TRACE(testing::Message() << "a = " << a << ", x = " << x);
+            double p = -1.0;
+            double gln = 0.0;
+            GSER(p, a, x, gln);
+            EXPECT_LE(p, 1.0);
+            EXPECT_LE(GAMMP(a, x), 1.0);
+            EXPECT_GE(GAMMQ(a, x), 0.0);
+            EXPECT_GE(prob_chi2(2 * x, 2 * a), 0.0);
+        }
+    }
+}
+
 TEST(IncompleteGamma, HugeArgumentsGiveZeroTailNeverNaN) {
     // x beyond about 1.3e154 overflows the fraction's first denominator; far
     // beyond a, the tail is 0. Shapes beyond about 2.5e305 overflow ln Γ.
