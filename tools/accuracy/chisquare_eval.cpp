@@ -1,0 +1,72 @@
+// Evaluates ChiSquare routines for the accuracy report.
+//
+// Reads one call per line from standard input, a routine name and its
+// arguments separated by blanks ("prob_chi2 1000 1000"), and writes one line
+// per call: the results as hexadecimal floats, exact to the last bit, or
+// "raise: " and the error message. Unknown routines and malformed lines give
+// "bad: " and the line, so the caller's line count stays in step.
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "chisquare/chisquare.hpp"
+
+namespace {
+
+using Args = std::vector<double>;
+
+void Append(std::string& out, double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%a", v);
+    if (!out.empty()) out += ' ';
+    out += text;
+}
+
+struct Routine {
+    const char* name;
+    std::size_t arity;
+    void (*evaluate)(const Args& args, std::string& out);  // appends the results
+};
+
+const Routine kRoutines[] = {
+    {"LNGAMMA", 1, [](const Args& a, std::string& out) { Append(out, ChiSquare::LNGAMMA(a[0])); }},
+    {"GAMMP", 2,
+     [](const Args& a, std::string& out) { Append(out, ChiSquare::GAMMP(a[0], a[1])); }},
+    {"GAMMQ", 2,
+     [](const Args& a, std::string& out) { Append(out, ChiSquare::GAMMQ(a[0], a[1])); }},
+    {"prob_chi2", 2,
+     [](const Args& a, std::string& out) { Append(out, ChiSquare::prob_chi2(a[0], a[1])); }},
+};
+
+std::string Evaluate(const std::string& line) {
+    std::istringstream in(line);
+    std::string name;
+    in >> name;
+    Args args;
+    std::string word;
+    while (in >> word) args.push_back(std::strtod(word.c_str(), nullptr));
+    for (const Routine& r : kRoutines) {
+        if (name != r.name) continue;
+        if (args.size() != r.arity) break;
+        std::string out;
+        try {
+            r.evaluate(args, out);
+        } catch (const ChiSquare::XMsg& e) {
+            return std::string("raise: ") + e.message;
+        }
+        return out;
+    }
+    return "bad: " + line;
+}
+
+}  // namespace
+
+int main() {
+    std::ios::sync_with_stdio(false);
+    std::string line;
+    while (std::getline(std::cin, line)) std::cout << Evaluate(line) << '\n';
+    return 0;
+}
