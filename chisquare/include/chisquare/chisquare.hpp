@@ -23,8 +23,9 @@ public:
 // ---- Log-gamma, incomplete gamma and chi-square tail probability ----------
 
 // ln Γ(x) for x > 0, by a six-term Lanczos approximation (relative accuracy
-// about 1e-10; LNGAMMA(1) is about -3.4e-11, not 0). Below 2^-54 it returns
-// -ln x; LNGAMMA(+inf) is +inf. Makes no other check: x <= 0 is the caller's.
+// about 1e-10; LNGAMMA(1) is about -3.4e-11, not 0). Below 1e-10, where the
+// approximation loses its digits, it returns -ln x; LNGAMMA(+inf) is +inf.
+// Makes no other check: x <= 0 is the caller's.
 double LNGAMMA(double x);
 
 // P(a, x) by its power series into gamser, and ln Γ(a) into gln, which is
