@@ -51,9 +51,9 @@ void GSER(double& gamser, double a, double x, double& gln) {
         term = term * (x / k);
         sum = sum + term;
         if (std::fabs(term) < std::fabs(sum) * EPS) {
-            // For a just above 2^-54 the first step of LNGAMMA loses most
-            // digits of a, so ln Γ(a) and with it P can come out well above
-            // 1 (1.11 for a = 1e-16); P itself lies within a·E1(x) of 1.
+            // For tiny a, ln Γ(a) carries an error far above a·E1(x), the
+            // distance of P from 1, so P can come out above 1 (by 8e-8 for
+            // a = 1e-10); a probability cannot.
             const double p = sum * ExponentFactor(a, x, gln);
             gamser = p > 1.0 ? 1.0 : p;
             return;

@@ -209,8 +209,8 @@ TEST(IncompleteGamma, TinyShapeGivesPNearOne) {
     EXPECT_EQ(GAMMP(1e-310, 0.5), 1.0);
 }
 
-// Found by fuzzing: GAMMQ(1e-12, 0.5) gave -1.3e-5 and GAMMQ(1e-16, 0.5)
-// gave -0.11, as the series for P overshot 1 where ln Γ(a) is inexact.
+// Found by fuzzing: GAMMQ(1e-12, 0.5) gave -1.3e-5 and GAMMQ(1e-10, 0.5)
+// -7.9e-8, as the series for P overshot 1 where ln Γ(a) is inexact.
 TEST(IncompleteGamma, TinyShapeKeepsProbabilitiesWithinZeroAndOne) {
     for (const double a : {1e-16, 2e-16, 1e-14, 1e-12, 1e-10, 1e-8}) {
         for (const double x : {1e-3, 0.5, 0.99}) {
