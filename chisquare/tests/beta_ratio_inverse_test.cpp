@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "chisquare/chisquare.hpp"
+#include "pinned.hpp"
 #include "test_support.hpp"
 
 using namespace ChiSquare;
@@ -108,6 +109,29 @@ TEST(BetaRatioInverse, ErrorOfTheForwardFunctionPassesWithFaultZero) {
     EXPECT_EQ(RaisedMessage([&] { BetaRatioInverse(1e5, 1e5, LnBeta(1e5, 1e5), 0.5, fault); }),
               "Error in routine BetaCF: ITMAX exceeded");
     EXPECT_EQ(fault, 0);
+}
+
+// Every starting formula: the normal approximation for p and q above 1, and
+// for a shape at or below 1 the three cases of the chi-square approximation
+// (t <= 0: p = 0.5, q = 0.05; then t <= 1: p = 0.1; and t > 1: p = 0.8);
+// both tails; a stop on the accuracy exponent; alpha so small that the
+// absolute stopping test ends early.
+TEST(BetaRatioInverse, PinnedOutputs) {
+    const struct {
+        double p, q, alpha, x;
+    } cases[] = {
+        {10, 10, 0.05, 0.32008654252622998},         {5, 2, 0.9, 0.90740474103094604},
+        {0.5, 0.05, 0.3, 0.99704803974207723},       {0.1, 5, 0.5, 0.00013014955240817284},
+        {0.8, 2, 0.3, 0.11361612426326573},          {2.5, 0.7, 0.999, 0.99998085075548526},
+        {0.5, 0.5, 0.158, 0.06034184490863137},  // ends on the accuracy test
+        {0.5, 11, 0.935, 0.14638906332841284},       {3.3, 1, 0.12, 0.5259737316495201},
+        {0.5, 0.5, 1e-250, 1.6971762251647288e-155}, {3, 4, 1e-300, 3.6840314985568166e-101},
+    };
+    for (const auto& c : cases) {
+        int fault = -1;
+        EXPECT_TRUE(Pinned(BetaRatioInverse(c.p, c.q, LnBeta(c.p, c.q), c.alpha, fault), c.x))
+            << "p " << c.p << ", q " << c.q << ", alpha " << c.alpha;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "chisquare/chisquare.hpp"
+#include "pinned.hpp"
 
 using namespace ChiSquare;
 
@@ -107,6 +108,23 @@ TEST(BetaRatio, NoResultGivesFaultThree) {
         const double got = BetaRatio(c.x, c.p, c.q, c.beta, fault);
         EXPECT_EQ(fault, c.fault) << c.what;
         EXPECT_EQ(got, c.x) << c.what;
+    }
+}
+
+// Both tails, whole and fractional q, and a long series (x = 0.01, q = 10).
+TEST(BetaRatio, PinnedOutputs) {
+    const struct {
+        double x, p, q, value;
+    } cases[] = {
+        {0.5, 2, 3, 0.68749999998965805},       {0.3, 0.5, 0.5, 0.36901011956126101},
+        {0.01, 0.1, 10, 0.82448967089071057},   {0.9, 5, 2, 0.88573499999393879},
+        {0.45, 50, 60, 0.46423529152177195},    {0.5, 10, 10, 0.50000000009864742},
+        {0.999, 200, 0.7, 0.67094310072270058}, {0.25, 1e-3, 1e-3, 0.49945150752149392},
+    };
+    for (const auto& c : cases) {
+        int fault = -1;
+        EXPECT_TRUE(Pinned(BetaRatio(c.x, c.p, c.q, LnBeta(c.p, c.q), fault), c.value))
+            << "x " << c.x << ", p " << c.p << ", q " << c.q;
     }
 }
 

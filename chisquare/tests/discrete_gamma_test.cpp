@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chisquare/chisquare.hpp"
+#include "pinned.hpp"
 #include "test_support.hpp"
 
 using namespace ChiSquare;
@@ -175,6 +176,23 @@ TEST(DiscreteGamma, ErrorsOfTheRoutinesBeneathPass) {
                   "Error in routine GSER:  a too large, ITMAX too small")
             << ModeName(median);
         EXPECT_EQ(got.freqs[0], kUnwritten) << ModeName(median);
+    }
+}
+
+TEST(DiscreteGamma, PinnedOutputs) {
+    const struct {
+        int median;
+        double rates[4];
+    } cases[] = {
+        {0, {0.033387753479139359, 0.25191591900511323, 0.82026852890730284, 2.8944277986084446}},
+        {1, {0.029077752998859265, 0.28071452068056157, 0.92477301654165101, 2.7654347097789285}},
+    };
+    for (const auto& c : cases) {
+        Categories got(4);
+        got.Compute(0.5, 4, c.median);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(Pinned(got.rates[i], c.rates[i]))
+                << ModeName(c.median) << ", category " << i;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chisquare/chisquare.hpp"
+#include "pinned.hpp"
 #include "test_support.hpp"
 
 using namespace ChiSquare;
@@ -110,6 +111,20 @@ TEST(BetaInc, ResultThatIsNoProbabilityRaises) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RaisedMessage([&] { BetaInc(c.x, c.a, c.b); }), kNoProbability)
+            << "x " << c.x << ", a " << c.a << ", b " << c.b;
+    }
+}
+
+// Both branches, and a = b = 10 on the switch point 0.5 (second branch).
+TEST(BetaInc, PinnedOutputs) {
+    const BetaCase cases[] = {
+        {0.5, 2, 3, 0.68749999998965805},       {0.3, 0.5, 0.5, 0.36901011954320695},
+        {0.01, 0.1, 10, 0.82448967090838499},   {0.9, 5, 2, 0.88573499999520855},
+        {0.45, 50, 60, 0.46423529455417412},    {0.5, 10, 10, 0.50000000001373002},
+        {0.999, 200, 0.7, 0.67094310072278451}, {0.25, 1e-3, 1e-3, 0.49945150751683437},
+    };
+    for (const BetaCase& c : cases) {
+        EXPECT_TRUE(Pinned(BetaInc(c.x, c.a, c.b), c.value))
             << "x " << c.x << ", a " << c.a << ", b " << c.b;
     }
 }

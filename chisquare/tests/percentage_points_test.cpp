@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chisquare/chisquare.hpp"
+#include "pinned.hpp"
 #include "test_support.hpp"
 
 using namespace ChiSquare;
@@ -129,6 +130,40 @@ TEST(PointChi2, RefinementThatAlternatesRaises) {
         EXPECT_EQ(RaisedMessage([&] { point_chi2(c.prob, c.df); }),
                   "Error in routine point_chi2: refinement did not settle")
             << "prob " << c.prob << ", df " << c.df;
+    }
+}
+
+// ---- Pinned outputs ------------------------------------------------------------
+
+// One row per path: both signs of point_normal; every start of point_chi2,
+// with df on either side of 0.32 and of the small-value bound -1.24·ln p
+// (0.8595 for p = 0.5), and the far-tail replacement of the cube.
+TEST(PercentagePoints, PinnedOutputs) {
+    const struct {
+        double prob, z;
+    } normal[] = {
+        {1e-20, -9.2623400748993419},
+        {0.025, -1.9599639986264128},
+        {0.5, 1.4900501721371029e-08},
+        {0.9, 1.2815515609019674},
+    };
+    for (const auto& c : normal)
+        EXPECT_TRUE(Pinned(point_normal(c.prob), c.z)) << "prob " << c.prob;
+
+    const struct {
+        double prob, df, x;
+    } chi2[] = {
+        {0.05, 1, 0.0039321399999323785},      {0.5, 0.1, 1.1147756880813294e-06},
+        {0.95, 1, 3.8414591496174402},         {0.95, 10, 18.307038053784275},
+        {0.5, 0.863, 0.34037151573894292},     {0.999998, 1, 22.59504268405265},
+        {0.998, 0.4, 7.0252790378406003},       // cube just above 2.2·df + 6: replaced
+        {0.000691, 1, 7.5002558841022842e-07},  // small start just above 5e-7: refined
+        {0.999, 0.1, 5.4729173224976702},      {0.9, 0.32, 0.95638258326587477},
+        {0.9, 0.3200001, 0.95638291352770655}, {0.999998, 0.05, 14.77114320465688},
+        {0.3, 250, 237.8085277186882},
+    };
+    for (const auto& c : chi2) {
+        EXPECT_TRUE(Pinned(point_chi2(c.prob, c.df), c.x)) << "prob " << c.prob << ", df " << c.df;
     }
 }
 
