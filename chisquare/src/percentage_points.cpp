@@ -48,10 +48,12 @@ const double kInv2520 = 1.0 / 2520.0;
 const double kInv5040 = 1.0 / 5040.0;
 
 // Pass limits, far above what settling arguments need: over accepted
-// probabilities and df from 1e-4 to 1000 the iterated start takes at most 13
-// passes and the refinement at most 8. A refinement that alternates without
-// settling (df below about 0.002, where the tolerance of the incomplete gamma
-// series moves P by more than the accuracy asked for) meets its limit.
+// probabilities and df from 1e-6 to 1000 the iterated start takes at most 15
+// passes and the refinement at most 6. The limit stops a refinement that
+// alternates between two estimates: for small df (mostly below 0.002, but
+// seen up to 0.05) and prob near 1 the density at the point is so small that
+// the series inside GAMMQ, stopping at its relative tolerance one term
+// earlier or later, moves P by more than the refinement's accuracy.
 const int kMaxStartPasses = 1000;
 const int kMaxRefinements = 1000;
 
