@@ -82,8 +82,11 @@ double point_chi2(double prob, double df);
 // the rate of each category, lowest first, either its median (median nonzero),
 // the medians rescaled to average 1, or the mean within it (median zero);
 // 1/K into freqs, and their running sums into cumfreqs. The rates add up to K.
+// For small alpha the quantiles shrink like p^(1/alpha) and underflow, the
+// lower ones first; once all but the highest have (alpha below about 2e-4
+// for K = 4), the rates are 0, ..., 0, K.
 // Raises "Error in routine discrete_gamma: alpha out of range" unless alpha
-// is a number above 0 whose double is finite, "Error in routine
+// is above 0 and 2·alpha finite (NaN is out too), "Error in routine
 // discrete_gamma: K less than 1", and "Error in routine discrete_gamma: K too
 // large" above 250000 categories by median or 500000 by mean, all before
 // writing anything; lets the errors of point_chi2 and GAMMQ pass (from alpha
@@ -104,10 +107,10 @@ double BetaCF(double a, double b, double x);
 // finite a, b > 0 (relative accuracy about 1e-7 for a and b from 1e-5 to
 // 1e6); exactly 0 at x = 0 and 1 at x = 1. Raises "Error in routine BetaInc:
 // Invalid arguments" outside that domain (NaN included), "Error in routine
-// BetaInc: result not a probability" when a or b so small or so large that
-// ln Γ loses the front factor makes the result leave [0, 1], and lets
-// BetaCF's error pass: large a and b near the mean, such as a = b = 1e5 at
-// x = 0.5, do not settle.
+// BetaInc: result not a probability" when ln Γ loses the front factor (a or
+// b below about 1e-6 or above about 1e13) so far that the result leaves
+// [0, 1], and lets BetaCF's error pass: large a and b near the mean, such as
+// a = b = 1e5 at x = 0.5, do not settle.
 double BetaInc(double x, double a, double b);
 
 // ---- Incomplete beta ratio and its inverse ----------------------------------
@@ -124,12 +127,18 @@ double BetaInc(double x, double a, double b);
 // I_x(p, q) by a power series summed until a term is at most 1e-12,
 // absolutely and relative to the sum. Never raises. Fault 3 when more than
 // 3e7 terms would be needed, as for x (or 1 - x) below about 1e-6 beyond a
-// mean p/(p + q) closer still to 0 (or 1), where the terms shrink slowly; and
+// mean p/(p + q) closer still to 0 (or 1), where the terms shrink slowly, or
+// when the term counter q + (1 - x)(p + q) (p and q swapped when the other
+// tail is expanded) exceeds the int range; and
 // when the result leaves [0, 1]: with a beta that is not ln B(p, q), or with
 // p or q so small or so large that LNGAMMA cannot give beta accurately.
 double BetaRatio(double x, double p, double q, double beta, int& fault);
 
-// The x with BetaInc(x, p, q) = alpha, by damped Newton steps. Fault 3 when
+// The x with BetaInc(x, p, q) = alpha, by damped Newton steps that stop once
+// the correction is at most about 1e-7 in x (finer for small alpha and p), an
+// absolute accuracy: a point far below it, for tiny alpha with small p, comes
+// out only that close to 0 (alpha = 1e-250 with p = q = 0.5 gives 1.7e-155
+// where the point is about 2.5e-500). Fault 3 when
 // the Newton correction is not finite (extreme p and q with x near 0 or 1)
 // or the steps do not settle within 10000 passes. Lets BetaInc's errors pass
 // with the fault code at 0: p = q = 1e5 with alpha = 0.5 does not settle.
