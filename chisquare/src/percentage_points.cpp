@@ -98,12 +98,14 @@ double point_chi2(double prob, double df) {
 
     double x;
     if (kSmallStart * std::log(prob) > df) {
-        const double base = std::exp(h * kLn2 + g) * (prob * h);
-        // Below df of about 3e-308 Γ(h) ≈ 1/h overflows (or h is 0) and the
-        // base is no number; its true value is about prob < 1, and a power
-        // of it with the exponent 1/h > 1e307 is 0.
-        if (!std::isfinite(base)) return 0.0;
-        x = std::pow(base, 1.0 / h);
+        x = std::pow(std::exp(h * kLn2 + g) * (prob * h), 1.0 / h);
+        // The base is prob·Γ(h + 1)·2^h, below 1 for df up to 2 since this
+        // start is taken only for prob < exp(−df/1.24). For df below about
+        // 1e-10, though, LNGAMMA(h) is off by some 1e-16/h relatively, which
+        // can lift the base to 1 or above, and below df of about 3e-308 Γ(h)
+        // overflows and the base is no number. The true point, at most
+        // prob^(1/h), lies far below the double range there.
+        if (h <= 1.0 && !(x < 1.0)) x = 0.0;
         if (x - kTolerance < 0.0) return x;
     } else if (df > kIteratedDf) {
         const double z = point_normal(prob);

@@ -101,10 +101,14 @@ TEST(PointChi2, RejectedArgumentsGiveMinusOne) {
     EXPECT_GT(point_chi2(0.999998, 1), 0.0);
 }
 
-// A point below the double range is 0; for subnormal df the small-value
-// start would otherwise compute ∞·0 and return NaN.
+// A point below the double range is 0. For tiny df the small-value start
+// would otherwise raise an inaccurate base just above 1 to a huge power (df
+// 1e-14: ∞; df 2.6e-11: 2.7e291, which the refinement turns into NaN) or
+// compute ∞·0 (subnormal df), and return NaN.
 TEST(PointChi2, UnderflowingPointIsZero) {
     EXPECT_EQ(point_chi2(0.5, 0.0001), 0.0);
+    EXPECT_EQ(point_chi2(0.999998, 1e-14), 0.0);
+    EXPECT_EQ(point_chi2(0.99999711596849683, 2.5703957818894236e-11), 0.0);
     for (const double df : {1e-100, 2.2e-308, 1e-310, 4.9e-324}) {
         for (const double prob : {0.000002, 0.5, 0.999998})
             EXPECT_EQ(point_chi2(prob, df), 0.0) << "prob " << prob << ", df " << df;
