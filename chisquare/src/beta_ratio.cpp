@@ -23,6 +23,8 @@ const double kAccuracy = 1e-12;  // absolute and relative bound on the last term
 // mean, 7.4e6 for x = 1e-6 just beyond a mean of 1e-7. The limit stops the
 // series for an xx within about 1e-6 of 1.
 const long kMaxTerms = 30000000;
+const double kCounterLimit = static_cast<double>(INT_MAX);
+static_assert(kMaxTerms < INT_MAX, "a counter from INT_MAX must outlast the term limit");
 
 // Fault codes.
 const int kSuccess = 0;
@@ -56,14 +58,10 @@ double BetaRatio(double x, double p, double q, double beta, int& fault) {
     double term = 1.0;
     double i = 1.0;
     double sum = 1.0;
-    // The counter is an int; a start beyond its range would be far more terms
-    // than the limit allows anyway.
+    // A counter that starts beyond the int range cannot run out within the
+    // term limit, so INT_MAX serves in its place with the same terms.
     const double counterStart = qq + c * n;
-    if (!(counterStart < static_cast<double>(INT_MAX))) {
-        fault = kNoResult;
-        return x;
-    }
-    int k = static_cast<int>(counterStart);
+    int k = counterStart < kCounterLimit ? static_cast<int>(counterStart) : INT_MAX;
     double r = xx / c;
 
     double f = 0.0;

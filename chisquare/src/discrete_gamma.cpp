@@ -34,12 +34,13 @@ void MedianRates(double alpha, int K, double* rates) {
         for (int i = 0; i < K; ++i) rates[i] = f * rates[i];
         return;
     }
-    // For alpha below about 2e-4 the medians shrink like p^(1/alpha) and
-    // underflow, the lower ones first: each lies below the next by a factor
-    // far beyond the double range, so the highest category carries all the
-    // weight. Scale each by its share of the sum instead, which does not
-    // overflow, or, when every median underflowed to 0, give the whole
-    // weight to the highest category, the limit of the shares.
+    // K/sum overflows only when even the highest median lies near the bottom
+    // of the double range (alpha below about 2e-4 for K = 4). Medians shrink
+    // like p^(1/alpha), so then each lies below the next by a factor far
+    // beyond that range, and the highest category carries all the weight.
+    // Scale each by its share of the sum instead, which does not overflow,
+    // or, when every median underflowed to 0, give the whole weight to the
+    // highest category, the limit of the shares.
     for (int i = 0; i < K; ++i) {
         if (sum > 0.0)
             rates[i] = rates[i] / sum * K;

@@ -127,9 +127,7 @@ double BetaInc(double x, double a, double b);
 // I_x(p, q) by a power series summed until a term is at most 1e-12,
 // absolutely and relative to the sum. Never raises. Fault 3 when more than
 // 3e7 terms would be needed, as for x (or 1 - x) below about 1e-6 beyond a
-// mean p/(p + q) closer still to 0 (or 1), where the terms shrink slowly, or
-// when the term counter q + (1 - x)(p + q) (p and q swapped when the other
-// tail is expanded) exceeds the int range; and
+// mean p/(p + q) closer still to 0 (or 1), where the terms shrink slowly; and
 // when the result leaves [0, 1]: with a beta that is not ln B(p, q), or with
 // p or q so small or so large that LNGAMMA cannot give beta accurately.
 double BetaRatio(double x, double p, double q, double beta, int& fault);
