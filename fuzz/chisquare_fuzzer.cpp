@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "chisquare/chisquare.hpp"
 #include "fuzz_input.hpp"
@@ -96,10 +97,116 @@ void FuzzChiSquareTail(FuzzInput& in) {
     ExpectProbability(ChiSquare::prob_chi2(value, df));
 }
 
+// ---- Percentage points and discrete gamma categories ------------------------
+
+void FuzzNormalPoint(FuzzInput& in) {
+    const double prob = in.Double();
+    Describe("point_normal(%a)", prob);
+    const double z = ChiSquare::point_normal(prob);
+    if (!std::isfinite(z)) Fail("not a finite number", z);
+}
+
+void FuzzChiSquarePoint(FuzzInput& in) {
+    const double prob = in.Double();
+    const double df = in.Double();
+    Describe("point_chi2(%a, %a)", prob, df);
+    const double x = ChiSquare::point_chi2(prob, df);
+    if (x != -1.0 && !(x >= 0.0)) Fail("neither a point nor -1", x);
+}
+
+// K stays small so that each run is fast; the arrays have exactly K elements
+// so that AddressSanitizer sees any write beyond them.
+void FuzzDiscreteGamma(FuzzInput& in) {
+    const double alpha = in.Double();
+    const int k = in.Int(-1, 64);
+    const int median = in.Byte() & 1;
+    Describe("discrete_gamma(%a, K = %d, median = %d)", alpha, k, median);
+    const std::size_t n = k > 0 ? static_cast<std::size_t>(k) : 1u;
+    std::vector<double> rates(n, -1.0), freqs(n, -1.0), cumfreqs(n, -1.0);
+    ChiSquare::discrete_gamma(alpha, k, rates.data(), freqs.data(), cumfreqs.data(), median);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!(rates[i] >= 0.0)) Fail("rate negative or not a number", rates[i]);
+        ExpectProbability(freqs[i]);
+        if (!(cumfreqs[i] > 0.0 && cumfreqs[i] < 1.0 + 1e-9))
+            Fail("running frequency outside (0, 1]", cumfreqs[i]);
+    }
+}
+
+// ---- Incomplete beta, its ratio and inverse -------------------------------
+
+// The continued fraction is called where BetaInc calls it: a, b > 0 and x in
+// [0, 1].
+void FuzzBetaFraction(FuzzInput& in) {
+    const double a = in.Double();
+    const double b = in.Double();
+    const double x = in.Double();
+    if (!(a > 0.0 && b > 0.0 && x >= 0.0 && x <= 1.0)) return;
+    Describe("BetaCF(%a, %a, %a)", a, b, x);
+    ExpectNumber(ChiSquare::BetaCF(a, b, x));
+}
+
+void FuzzBetaIncomplete(FuzzInput& in) {
+    const double x = in.Double();
+    const double a = in.Double();
+    const double b = in.Double();
+    Describe("BetaInc(%a, %a, %a)", x, a, b);
+    ExpectProbability(ChiSquare::BetaInc(x, a, b));
+}
+
+// ln B(p, q) as callers compute it, or (odd selector byte) an arbitrary
+// double, with which the result need not be a probability.
+double LogBeta(FuzzInput& in, double p, double q, bool& computed) {
+    computed = (in.Byte() & 1) == 0;
+    if (computed) return ChiSquare::LNGAMMA(p) + ChiSquare::LNGAMMA(q) - ChiSquare::LNGAMMA(p + q);
+    return in.Double();
+}
+
+bool SameDouble(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+// The fault code is always written: 0 for a result, 1 to 3 for the argument
+// returned unchanged.
+void ExpectFaultOutcome(int fault, double argument, double result, bool probability) {
+    if (fault < 0 || fault > 3) Fail("fault code outside 0 to 3", fault);
+    if (fault != 0) {
+        if (!SameDouble(result, argument)) Fail("argument not returned on a fault", result);
+    } else if (probability) {
+        ExpectProbability(result);
+    }
+}
+
+void FuzzBetaRatio(FuzzInput& in) {
+    const double x = in.Double();
+    const double p = in.Double();
+    const double q = in.Double();
+    bool computed = false;
+    const double beta = LogBeta(in, p, q, computed);
+    if (computed && !(p > 0.0 && q > 0.0)) return;  // LNGAMMA needs positive arguments
+    Describe("BetaRatio(%a, %a, %a, beta = %a)", x, p, q, beta);
+    int fault = -1;
+    const double r = ChiSquare::BetaRatio(x, p, q, beta, fault);
+    ExpectFaultOutcome(fault, x, r, computed);
+}
+
+void FuzzBetaRatioInverse(FuzzInput& in) {
+    const double p = in.Double();
+    const double q = in.Double();
+    const double alpha = in.Double();
+    bool computed = false;
+    const double beta = LogBeta(in, p, q, computed);
+    if (computed && !(p > 0.0 && q > 0.0)) return;
+    Describe("BetaRatioInverse(%a, %a, beta = %a, %a)", p, q, beta, alpha);
+    int fault = -1;
+    const double x = ChiSquare::BetaRatioInverse(p, q, beta, alpha, fault);
+    ExpectFaultOutcome(fault, alpha, x, true);
+}
+
 using Fuzzer = void (*)(FuzzInput&);
 const Fuzzer kFuzzers[] = {
-    FuzzLogGamma,   FuzzSeries,     FuzzContinuedFraction,
-    FuzzLowerGamma, FuzzUpperGamma, FuzzChiSquareTail,
+    FuzzLogGamma,       FuzzSeries,      FuzzContinuedFraction, FuzzLowerGamma,    FuzzUpperGamma,
+    FuzzChiSquareTail,  FuzzNormalPoint, FuzzChiSquarePoint,    FuzzDiscreteGamma, FuzzBetaFraction,
+    FuzzBetaIncomplete, FuzzBetaRatio,   FuzzBetaRatioInverse,
 };
 constexpr std::size_t kFuzzerCount = sizeof kFuzzers / sizeof kFuzzers[0];
 
