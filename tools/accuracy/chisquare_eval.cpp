@@ -25,6 +25,10 @@ void Append(std::string& out, double v) {
     out += text;
 }
 
+void AppendFault(std::string& out, int fault) {
+    out += " fault=" + std::to_string(fault);
+}
+
 struct Routine {
     const char* name;
     std::size_t arity;
@@ -39,6 +43,34 @@ const Routine kRoutines[] = {
      [](const Args& a, std::string& out) { Append(out, ChiSquare::GAMMQ(a[0], a[1])); }},
     {"prob_chi2", 2,
      [](const Args& a, std::string& out) { Append(out, ChiSquare::prob_chi2(a[0], a[1])); }},
+    {"point_normal", 1,
+     [](const Args& a, std::string& out) { Append(out, ChiSquare::point_normal(a[0])); }},
+    {"point_chi2", 2,
+     [](const Args& a, std::string& out) { Append(out, ChiSquare::point_chi2(a[0], a[1])); }},
+    // alpha, K (at most 1000), median: the K rates.
+    {"discrete_gamma", 3,
+     [](const Args& a, std::string& out) {
+         const int k = static_cast<int>(a[1]);
+         if (k < 1 || k > 1000) return;
+         std::vector<double> rates(k), freqs(k), cumfreqs(k);
+         ChiSquare::discrete_gamma(a[0], k, rates.data(), freqs.data(), cumfreqs.data(),
+                                   static_cast<int>(a[2]));
+         for (const double r : rates) Append(out, r);
+     }},
+    {"BetaInc", 3,
+     [](const Args& a, std::string& out) { Append(out, ChiSquare::BetaInc(a[0], a[1], a[2])); }},
+    {"BetaRatio", 4,
+     [](const Args& a, std::string& out) {
+         int fault = -1;
+         Append(out, ChiSquare::BetaRatio(a[0], a[1], a[2], a[3], fault));
+         AppendFault(out, fault);
+     }},
+    {"BetaRatioInverse", 4,
+     [](const Args& a, std::string& out) {
+         int fault = -1;
+         Append(out, ChiSquare::BetaRatioInverse(a[0], a[1], a[2], a[3], fault));
+         AppendFault(out, fault);
+     }},
 };
 
 std::string Evaluate(const std::string& line) {
