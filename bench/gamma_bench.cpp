@@ -29,4 +29,26 @@ void BM_boost_gamma_q(benchmark::State& state) {
 }
 BENCHMARK(BM_boost_gamma_q);
 
+void BM_point_chi2(benchmark::State& state) {
+    const auto grid = QuantileGrid();
+    for (auto _ : state) {
+        for (const QuantilePoint& p : grid)
+            benchmark::DoNotOptimize(ChiSquare::point_chi2(p.prob, p.df));
+    }
+    CountCalls(state, grid.size());
+}
+BENCHMARK(BM_point_chi2);
+
+void BM_boost_chi_squared_quantile(benchmark::State& state) {
+    const auto grid = QuantileGrid();
+    for (auto _ : state) {
+        for (const QuantilePoint& p : grid) {
+            const boost::math::chi_squared_distribution<double> dist(p.df);
+            benchmark::DoNotOptimize(boost::math::quantile(dist, p.prob));
+        }
+    }
+    CountCalls(state, grid.size());
+}
+BENCHMARK(BM_boost_chi_squared_quantile);
+
 }  // namespace
