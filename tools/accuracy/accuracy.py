@@ -236,8 +236,9 @@ REGIONS = [
      'loses its relative accuracy as it falls below some 1e-6'),
     ('GAMMQ', 'a from 1e-16 to 1e-7', [(a, x) for a in logspace(1e-16, 1e-7, 6)
                                        for x in (1e-3, 0.5, 2, 20)],
-     'Q = a·E1(x) is tiny there, and from a = 1e-10 up the error of ln Γ(a) (see LNGAMMA) '
-     'far exceeds it; P is capped at 1, so Q never goes negative'),
+     'Q = a·E1(x) is tiny there, and below x = a + 1 it is 1 - P, which keeps only P\'s '
+     'absolute accuracy: the series\' tolerance of 3e-7 and, from a = 1e-10 up, the error of '
+     'ln Γ(a) (see LNGAMMA); P is capped at 1, so Q never goes negative'),
     ('GAMMQ', 'upper tail below 1e-10 (x far above a)',
      [(a, x) for a in (0.5, 3, 30) for x in (60, 200, 700, 1e4)], ''),
     ('prob_chi2', 'd.f. from 1 to 100, value from 0.05 d.f. to 5 d.f.',
@@ -286,7 +287,8 @@ REGIONS = [
                                             for x in (1e-6, 0.01, 0.5, 0.99, 1 - 1e-6)], ''),
     ('BetaInc', 'a, b from 1e3 to 1e5 near the mean',
      [(0.5 + z / (2 * math.sqrt(2 * a)), a, a) for a in (1e3, 1e4, 1e5) for z in (-3, -1, 0, 1, 3)],
-     'raises by design where the fraction needs more than 100 steps (a = b = 1e5 at 0.5)'),
+     'raises by design: the fraction needs more than 100 steps for large a and b near the '
+     'mean (a = b = 1e5 at 0.5)'),
     ('BetaRatio', 'p, q from 0.5 to 50', with_beta([(x, a, b) for a in (0.5, 2, 10, 50)
                                                     for b in (0.5, 3, 50)
                                                     for x in (0.01, 0.2, 0.5, 0.8, 0.99)]), ''),
