@@ -56,8 +56,9 @@ double BetaInc(double x, double a, double b) {
     const double result =
         x < switchPoint ? front * BetaCF(a, b, x) / a : 1.0 - front * BetaCF(b, a, 1.0 - x) / b;
     // The logarithms of the gamma functions lose the front factor for a or b
-    // below about 1e-6 (where LNGAMMA is accurate only to some 1e-5) or above
-    // about 1e13 (where they cancel); a result that is no probability shows it.
+    // from 1e-10 to about 1e-6 (where LNGAMMA is accurate only to some 1e-7)
+    // or above about 1e13 (where they cancel); a result that is no probability
+    // shows it.
     if (!(result >= 0.0 && result <= 1.0))
         throw XMsg("Error in routine BetaInc: result not a probability");
     return result;

@@ -109,7 +109,7 @@ double BetaCF(double a, double b, double x);
 // 1e6); exactly 0 at x = 0 and 1 at x = 1. Raises "Error in routine BetaInc:
 // Invalid arguments" outside that domain (NaN included), "Error in routine
 // BetaInc: result not a probability" when ln Γ loses the front factor (a or
-// b below about 1e-6 or above about 1e13) so far that the result leaves
+// b from 1e-10 to about 1e-6, or above about 1e13) so far that the result leaves
 // [0, 1], and lets BetaCF's error pass: large a and b near the mean, such as
 // a = b = 1e5 at x = 0.5, do not settle.
 double BetaInc(double x, double a, double b);
