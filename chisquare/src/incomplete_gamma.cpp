@@ -35,6 +35,9 @@ const double kLogLeastDouble = -745.2;
 // e^200, and Q comes out as 1e102). Only the continued fraction meets this:
 // the series settles for such a only far below a, where F underflows.
 bool ExponentInexact(double a, double x, double gln) {
+    // ln x is at most ln DBL_MAX < 710, so below a of about 3.8e6 the bound
+    // stays within EPS without taking the logarithm.
+    if (a * 710.0 * 0x1p-53 <= EPS) return false;
     const double error = std::fabs(a * std::log(x)) * 0x1p-53;
     const double exponent = a * std::log(x) - x - gln;
     return error > EPS && exponent + error >= kLogLeastDouble;
