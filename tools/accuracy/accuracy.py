@@ -259,6 +259,10 @@ REGIONS = [
     ('prob_chi2', 'd.f. from 14100 to 1e6 near the mean',
      chi2_points(logspace(14100, 1e6, 6), near_mean),
      "raises by design: GSER below d.f. + 2 and GCF's fraction just above it"),
+    ('prob_chi2', 'd.f. from 1e9 to 1e17 near the mean',
+     chi2_points((1e9, 1e12, 1e17), lambda df: near_mean(df, (-3, 2, 3, 5))),
+     "raises by design: below the mean GSER's series, above it GCF, where the exponent "
+     "factor's rounding passes the tolerance (from d.f. of about 3e8)"),
     ('prob_chi2', 'value from 1e10 to 1e300',
      chi2_points((1, 10, 1e4), lambda df: [1e10, 1e100, 2.6e154, 2.8e154, 1e300]), ''),
     ('point_normal', 'probability from 1e-20 to 1e-3 and its complement',
