@@ -90,6 +90,9 @@ private:
     bool quitPosted_ = false;
     int quitCode_ = 0;
     long waits_ = 0;
+    int failures_ = 0;  // failed waits in a row
+
+    BOOL WaitForMessage(MSG* message);
 };
 
 bool SameText(const std::string& a, const std::string& b);  // without regard to case

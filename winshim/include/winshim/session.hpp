@@ -8,7 +8,8 @@
 // they do on the platform, so each step's effect (and the repaints it
 // causes) has gone through the program's message loop before the next step
 // runs. When the steps run out while the program still waits, GetMessageA
-// fails (returns -1) rather than wait for ever.
+// fails (returns -1) rather than wait for ever; a program that goes on
+// waiting after many failures gets a std::runtime_error from GetMessageA.
 #ifndef WINSHIM_SESSION_HPP
 #define WINSHIM_SESSION_HPP
 
