@@ -145,6 +145,12 @@ void CalculatorProcess::Replace(int id, const std::string& text) {
                         SMTO_ABORTIFHUNG, kPatienceMs, &ignored);
 }
 
+void CalculatorProcess::PressVirtualKey(int id, UINT virtualKey) {
+    const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0)) << 16;
+    PostMessageA(Control(id), WM_KEYDOWN, virtualKey, down);
+    PostMessageA(Control(id), WM_KEYUP, virtualKey, down | 0xC0000000);
+}
+
 void CalculatorProcess::Click(int id) {
     PostMessageA(Control(id), BM_CLICK, 0, 0);
 }

@@ -33,6 +33,7 @@ public:
 
     bool Started() const { return window_ != nullptr; }
     HWND Window() const { return window_; }
+    DWORD ThreadId() const { return process_.dwThreadId; }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     std::string Text(int id) const { return TextOf(Control(id)); }
 
@@ -45,6 +46,8 @@ public:
     // Replaces the field's text at once, as a paste or another program does.
     void Replace(int id, const std::string& text);
     void Click(int id);
+    // Posts a key that gives no character (Tab, Enter, Esc and the like) to a control.
+    void PressVirtualKey(int id, UINT virtualKey);
     void PressCloseBox();
 
     // Marks the result field, so that the next refresh is seen even when it

@@ -202,6 +202,40 @@ TEST_F(Calculator, TypingOverASelectedTextReplacesIt) {
     EXPECT_EQ(calculator.Text(IDC_DF), "");
 }
 
+HWND FocusOf(DWORD threadId) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
+}
+
+TEST_F(Calculator, TabEnterAndEscGetNoDialogHandling) {
+    const HWND focus = FocusOf(calculator.ThreadId());
+    for (UINT key : {VK_TAB, VK_RETURN, VK_ESCAPE}) {
+        calculator.PressVirtualKey(IDC_VALUE, key);
+        calculator.PressVirtualKey(IDC_DF, key);
+    }
+    // The keys were handled by the time the refresh for a later one shows.
+    calculator.MarkResult();
+    calculator.Type(IDC_VALUE, "0");
+    EXPECT_EQ(calculator.WaitForResult("0.050000"), "0.050000");
+    EXPECT_EQ(calculator.Text(IDC_VALUE), "3.841460");
+    EXPECT_EQ(calculator.Text(IDC_DF), "1");
+    EXPECT_EQ(calculator.FindMessageBox(), nullptr) << "a key pressed a button";
+    EXPECT_EQ(FocusOf(calculator.ThreadId()), focus) << "a key moved the focus";
+}
+
+// Without a maximize box or sizing border (see the style test) the user can
+// only minimize and restore the window.
+TEST_F(Calculator, MinimizesAndRepaintsWhenRestored) {
+    const HWND window = calculator.Window();
+    PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsIconic(window) != 0; })) << "not minimized";
+    calculator.MarkResult();
+    PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_EQ(calculator.WaitForResult("0.050000"), "0.050000") << "no refresh on restoring";
+    EXPECT_FALSE(IsIconic(window));
+}
+
 TEST_F(Calculator, HelpAndAboutShowTheirBoxesAndChangeNoField) {
     struct Case {
         int button;
