@@ -40,10 +40,14 @@ ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* windowClass) {
         desktop.FindClass(windowClass->lpszClassName)) {
         return 0;
     }
-    desktop.classes.push_back({windowClass->lpszClassName, *windowClass});
+    desktop.classes.push_back({windowClass->lpszClassName, "", *windowClass});
     Desktop::RegisteredClass& entry = desktop.classes.back();
     entry.record.lpszClassName = entry.name.c_str();
-    entry.record.lpszMenuName = nullptr;
+    // The record keeps its own copies of the names; a menu named by number stays a number.
+    if (entry.record.lpszMenuName && !IS_INTRESOURCE(entry.record.lpszMenuName)) {
+        entry.menuName = entry.record.lpszMenuName;
+        entry.record.lpszMenuName = entry.menuName.c_str();
+    }
     return static_cast<ATOM>(0xC000 + desktop.classes.size());
 }
 

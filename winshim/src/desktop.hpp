@@ -71,6 +71,7 @@ public:
     std::vector<Resource> resources;
     struct RegisteredClass {
         std::string name;
+        std::string menuName;
         WNDCLASSEXA record;
     };
     std::deque<RegisteredClass> classes;  // a deque keeps each name where the record points
