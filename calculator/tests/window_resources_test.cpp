@@ -1,8 +1,10 @@
-// The compiled resources that the program carries: the icon group.
+// The compiled resources that the program carries: the dialog template, the
+// icon group, the version record and the manifest.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
+#include "resources.hpp"  // the stand-in dialog manager's template reader
 #include "winshim/session.hpp"
 
 namespace {
@@ -17,6 +19,56 @@ const winshim::Resource* Find(const std::vector<winshim::Resource>& all, const c
 
 unsigned Word(const std::vector<unsigned char>& data, std::size_t at) {
     return data[at] | data[at + 1] << 8;
+}
+
+TEST(Resources, DialogTemplateIsTheCalculatorWindow) {
+    const auto resources = winshim::ModuleResources();
+    const winshim::Resource* resource = Find(resources, "#5", "KESTRUNE");
+    ASSERT_NE(resource, nullptr) << "no dialog template named Kestrune";
+    const auto dialog = winshim::detail::ParseDialogTemplate(resource->data);
+    ASSERT_TRUE(dialog) << "not a classic dialog template";
+    EXPECT_EQ(dialog->style, 0x00CA0000u) << "no DS_SETFONT: the system font";
+    EXPECT_EQ(dialog->extendedStyle, 0u);
+    EXPECT_EQ(dialog->x, 0);
+    EXPECT_EQ(dialog->y, 0);
+    EXPECT_EQ(dialog->cx, 100);
+    EXPECT_EQ(dialog->cy, 75);
+    EXPECT_EQ(dialog->menu, "");
+    EXPECT_STRCASEEQ(dialog->className.c_str(), "Kestrune");
+    EXPECT_EQ(dialog->caption, "Kestrune");
+
+    struct Item {
+        const char* className;
+        int id;
+        const char* text;
+        short x, y, cx, cy;
+        std::uint32_t style;
+    };
+    const Item expected[] = {
+        {"STATIC", -1, "value", 8, 4, 24, 11, 0x50000002},
+        {"EDIT", 1, "3.84146", 36, 4, 57, 11, 0x50810000},
+        {"STATIC", -1, "d.f.", 8, 20, 24, 11, 0x50000002},
+        {"EDIT", 2, "1", 36, 20, 20, 11, 0x50810000},
+        {"STATIC", -1, "prob", 8, 40, 24, 11, 0x50000002},
+        {"STATIC", 3, "0.0", 36, 40, 56, 11, 0x50000000},
+        {"BUTTON", 4, "Help", 7, 56, 39, 14, 0x50010300},
+        {"BUTTON", 5, "About", 55, 56, 39, 14, 0x50010300},
+    };
+    ASSERT_EQ(dialog->items.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const winshim::detail::DialogItem& item = dialog->items[i];
+        const Item& want = expected[i];
+        SCOPED_TRACE("control " + std::to_string(i + 1) + " \"" + want.text + "\"");
+        EXPECT_STRCASEEQ(item.className.c_str(), want.className);
+        EXPECT_EQ(item.id, want.id);
+        EXPECT_EQ(item.text, want.text);
+        EXPECT_EQ(item.x, want.x);
+        EXPECT_EQ(item.y, want.y);
+        EXPECT_EQ(item.cx, want.cx);
+        EXPECT_EQ(item.cy, want.cy);
+        EXPECT_EQ(item.style, want.style);
+        EXPECT_EQ(item.extendedStyle, 0u);
+    }
 }
 
 TEST(Resources, IconGroupHoldsOne32x32SixteenColourImage) {

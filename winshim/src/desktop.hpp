@@ -100,6 +100,10 @@ bool SameText(const std::string& a, const std::string& b);  // without regard to
 HINSTANCE ModuleInstance();
 const HDC kPaintContext = reinterpret_cast<HDC>(0xDC);
 
+// What TranslateMessage and DispatchMessageA do, for the message box's own loop.
+void Translate(const MSG& message);
+LRESULT Dispatch(const MSG& message);
+
 // The window procedures of the built-in control classes.
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,11 +9,6 @@
 using winshim::detail::Desktop;
 using winshim::detail::Window;
 
-namespace winshim::detail {
-void Translate(const MSG& message);
-LRESULT Dispatch(const MSG& message);
-}  // namespace winshim::detail
-
 int WINAPI MessageBoxA(HWND ownerHandle, LPCSTR text, LPCSTR caption, UINT type) {
     Desktop& desktop = Desktop::Current();
     desktop.Record("MessageBoxA",
