@@ -46,12 +46,15 @@ wine_start_virtual_display() {
 wine_make_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     rm -rf "$WINEPREFIX"
-    mkdir -p "$(dirname "$WINEPREFIX")"
+    mkdir -p "$WINEPREFIX"
     _kestrune_wine_started=1
+    # One server for the whole session, kept until wine_cleanup. The
+    # background programs that Wine starts with it then hold no test's output
+    # open, so a test that ends is seen to end.
+    wineserver -p
     local loader=$KESTRUNE_WINE64
     [ -x "$loader" ] || loader=$KESTRUNE_WINE32
-    timeout 300 "$loader" wineboot -i >/dev/null 2>&1
-    timeout 60 wineserver -w || true
+    timeout 300 "$loader" wineboot -i >/dev/null 2>&1 </dev/null
     wine_add_marlett
 }
 
