@@ -106,9 +106,10 @@ CalculatorProcess::CalculatorProcess() {
                         &startup, &process_)) {
         return;
     }
-    WaitForInputIdle(process_.hProcess, kPatienceMs);
+    WaitForInputIdle(process_.hProcess, kStartPatienceMs);
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindTopLevel(process_.dwProcessId, "Kestrune", nullptr)); });
+    WaitUntil([&] { return (found = FindTopLevel(process_.dwProcessId, "Kestrune", nullptr)); },
+              kStartPatienceMs);
     window_ = found;
 }
 

@@ -14,6 +14,9 @@ namespace e2e {
 
 // How long to wait for the calculator to respond before a check fails.
 constexpr DWORD kPatienceMs = 10000;
+// How long to wait for the calculator's window to appear: the first program
+// that shows a window in a new Wine prefix waits for its font set-up.
+constexpr DWORD kStartPatienceMs = 60000;
 
 // Polls condition every few milliseconds until it holds or timeoutMs has passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPatienceMs);
