@@ -41,7 +41,10 @@ TEST(LogGamma, TinyAndInfiniteArgumentsGiveTheLimit) {
     // Near 0 the approximation's first step x - 1 drops the digits of x: at
     // 1.5e-16 it was 0.3 too high, at or below 2^-54 it divided by zero.
     for (const double x : {9.9e-11, 1e-12, 1.5e-16, 1e-16, 0x1p-54, 1e-20, 1e-300, 4.9e-324}) {
-        EXPECT_NEAR(LNGAMMA(x), std::lgamma(x), 1e-10) << "x = " << x;
+        // Some C libraries' lgamma overflows for subnormal arguments.
+        if (x >= 1e-300) {
+            EXPECT_NEAR(LNGAMMA(x), std::lgamma(x), 1e-10) << "x = " << x;
+        }
         EXPECT_EQ(LNGAMMA(x), -std::log(x)) << "x = " << x;
     }
     EXPECT_EQ(LNGAMMA(kInf), kInf);
