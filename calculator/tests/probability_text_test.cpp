@@ -72,6 +72,9 @@ TEST(ProbabilityText, ErrorOfTheProbabilityPassesThroughAndLeavesTheResult) {
     const Row raising[] = {
         {"1000", "1000", "Error in routine GSER:  a too large, ITMAX too small"},
         {"100002", "100000", "Error in routine GCF: a too large, ITMAX too small"},
+        // Found by fuzzing: showed a 103-digit number, cut to the field.
+        {"99999999959582955.49", "99999999000000000",
+         "Error in routine GCF: a too large, exponent inexact"},
     };
     for (const Row& row : raising) {
         FieldText result = "untouched";

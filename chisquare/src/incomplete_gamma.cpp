@@ -25,6 +25,24 @@ double ExponentFactor(double a, double x, double gln) {
     return std::isfinite(f) ? f : 0.0;
 }
 
+// ln of the least positive double: below it exp gives 0.
+const double kLogLeastDouble = -745.2;
+
+// Rounding leaves the exponent a·ln x − x − ln Γ(a) with an absolute error of
+// about 2^-53·|a·ln x|, which exp turns into a relative error of F. From a of
+// about 1.5e8 that error passes the tolerance EPS wherever F does not
+// underflow: F has lost its digits (for a of 5e16 it is off by a factor of
+// e^200, and Q comes out as 1e102). Only the continued fraction meets this:
+// the series settles for such a only far below a, where F underflows.
+bool ExponentInexact(double a, double x, double gln) {
+    // ln x is at most ln DBL_MAX < 710, so below a of about 3.8e6 the bound
+    // stays within EPS without taking the logarithm.
+    if (a * 710.0 * 0x1p-53 <= EPS) return false;
+    const double error = std::fabs(a * std::log(x)) * 0x1p-53;
+    const double exponent = a * std::log(x) - x - gln;
+    return error > EPS && exponent + error >= kLogLeastDouble;
+}
+
 }  // namespace
 
 void GSER(double& gamser, double a, double x, double& gln) {
@@ -51,7 +69,11 @@ void GSER(double& gamser, double a, double x, double& gln) {
         term = term * (x / k);
         sum = sum + term;
         if (std::fabs(term) < std::fabs(sum) * EPS) {
-            gamser = sum * ExponentFactor(a, x, gln);
+            // For tiny a, ln Γ(a) carries an error far above a·E1(x), the
+            // distance of P from 1, so P can come out above 1 (by 8e-8 for
+            // a = 1e-10); a probability cannot.
+            const double p = sum * ExponentFactor(a, x, gln);
+            gamser = p > 1.0 ? 1.0 : p;
             return;
         }
     }
@@ -88,6 +110,8 @@ void GCF(double& gammcf, double a, double x, double& gln) {
             f = 1.0 / d1;
             const double g = n1 * f;
             if (std::fabs((g - gPrev) / g) < EPS) {
+                if (ExponentInexact(a, x, gln))
+                    throw XMsg("Error in routine GCF: a too large, exponent inexact");
                 gammcf = ExponentFactor(a, x, gln) * g;
                 return;
             }

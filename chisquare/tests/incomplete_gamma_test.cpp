@@ -212,6 +212,49 @@ TEST(IncompleteGamma, TinyShapeGivesPNearOne) {
     EXPECT_EQ(GAMMP(1e-310, 0.5), 1.0);
 }
 
+// Found by fuzzing: GAMMQ(1e-12, 0.5) gave -1.3e-5 and GAMMQ(1e-10, 0.5)
+// -7.9e-8, as the series for P overshot 1 where ln Γ(a) is inexact.
+TEST(IncompleteGamma, TinyShapeKeepsProbabilitiesWithinZeroAndOne) {
+    for (const double a : {1e-16, 2e-16, 1e-14, 1e-12, 1e-10, 1e-8}) {
+        for (const double x : {1e-3, 0.5, 0.99}) {
+            SCOPED_TRACE(testing::Message() << "a = " << a << ", x = " << x);
+            double p = -1.0;
+            double gln = 0.0;
+            GSER(p, a, x, gln);
+            EXPECT_LE(p, 1.0);
+            EXPECT_LE(GAMMP(a, x), 1.0);
+            EXPECT_GE(GAMMQ(a, x), 0.0);
+            EXPECT_GE(prob_chi2(2 * x, 2 * a), 0.0);
+        }
+    }
+}
+
+// Found by fuzzing: prob_chi2(99999999959582955.49, 99999999000000000) gave
+// 2.7e102. For such a the rounding of a·ln x alone moves the exponent of
+// x^a e^-x / Γ(a) by hundreds; from a of about 1.5e8 it passes the tolerance.
+TEST(IncompleteGamma, HugeShapeRaisesWhereTheExponentFactorIsInexact) {
+    const char kGcfInexact[] = "Error in routine GCF: a too large, exponent inexact";
+    const struct {
+        double a, x;
+        const char* message;  // nullptr: returns a probability
+    } cases[] = {
+        {49999999500000000, 49999999979791477.745, kGcfInexact},
+        {1e9, 1.0001e9, kGcfInexact},
+        {1e8, 1.0003e8, nullptr},  // the exponent still within tolerance
+        {1e12, 2e12, nullptr},     // the tail underflows to 0 however rounded
+        {1e12, 0.5e12, nullptr},   // P underflows likewise
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "a = " << c.a << ", x = " << c.x);
+        const std::string got = RaisedMessage([&] {
+            const double q = GAMMQ(c.a, c.x);
+            EXPECT_GE(q, 0.0);
+            EXPECT_LE(q, 1.0);
+        });
+        EXPECT_EQ(got, c.message ? c.message : "(no error)");
+    }
+}
+
 TEST(IncompleteGamma, HugeArgumentsGiveZeroTailNeverNaN) {
     // x beyond about 1.3e154 overflows the fraction's first denominator; far
     // beyond a, the tail is 0. Shapes beyond about 2.5e305 overflow ln Γ.

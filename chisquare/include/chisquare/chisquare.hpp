@@ -36,7 +36,9 @@ void GSER(double& gamser, double a, double x, double& gln);
 
 // Q(a, x) by a continued fraction into gammcf, and ln Γ(a) into gln, stored
 // first. Expects a > 0 and x >= a + 1. Raises
-// "Error in routine GCF: a too large, ITMAX too small" after 100 iterations.
+// "Error in routine GCF: a too large, ITMAX too small" after 100 iterations,
+// and "Error in routine GCF: a too large, exponent inexact" where, from a of
+// about 1.5e8, rounding moves x^a e^-x / Γ(a) by more than the tolerance 3e-7.
 void GCF(double& gammcf, double a, double x, double& gln);
 
 // The regularized lower incomplete gamma function P(a, x) = γ(a, x)/Γ(a).
@@ -54,7 +56,8 @@ double GAMMQ(double a, double x);
 // The probability that a chi-square variate with df degrees of freedom is
 // value or higher: GAMMQ(df/2, value/2), with GAMMQ's errors. The series fails
 // to settle for df from about 780 with value just below df + 2, and the
-// continued fraction for df from about 14100 with value just above df + 2.
+// continued fraction for df from about 14100 with value just above df + 2;
+// from df of about 3e8 the fraction raises wherever the tail does not underflow.
 double prob_chi2(double value, double df);
 
 // ---- Normal and chi-square percentage points --------------------------------
