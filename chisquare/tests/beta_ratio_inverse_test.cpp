@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "chisquare/chisquare.hpp"
 #include "pinned.hpp"
@@ -10,13 +9,6 @@
 using namespace ChiSquare;
 
 namespace {
-
-const double kInf = std::numeric_limits<double>::infinity();
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-double LnBeta(double p, double q) {
-    return LNGAMMA(p) + LNGAMMA(q) - LNGAMMA(p + q);
-}
 
 // The point where BetaInc(·, p, q) crosses alpha, by bisection.
 double CrossingOfBetaInc(double p, double q, double alpha) {

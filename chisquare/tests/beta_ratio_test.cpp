@@ -1,22 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "chisquare/chisquare.hpp"
 #include "pinned.hpp"
+#include "test_support.hpp"
 
 using namespace ChiSquare;
 
 namespace {
 
-const double kInf = std::numeric_limits<double>::infinity();
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kPi = 3.14159265358979323846;
-
-double LnBeta(double p, double q) {
-    return LNGAMMA(p) + LNGAMMA(q) - LNGAMMA(p + q);
-}
 
 // The series stops at 1e-12; beta from LNGAMMA carries about 1e-10.
 TEST(BetaRatio, AgreesWithHighPrecisionValues) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -14,8 +13,6 @@ using namespace ChiSquare;
 
 namespace {
 
-const double kInf = std::numeric_limits<double>::infinity();
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kUnwritten = -12345.0;
 
 // The three output arrays of one call, filled beforehand with a marker so

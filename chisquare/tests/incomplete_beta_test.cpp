@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 
 #include "chisquare/chisquare.hpp"
@@ -11,9 +10,6 @@
 using namespace ChiSquare;
 
 namespace {
-
-const double kInf = std::numeric_limits<double>::infinity();
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 const char kItmax[] = "Error in routine BetaCF: ITMAX exceeded";
 const char kInvalid[] = "Error in routine BetaInc: Invalid arguments";

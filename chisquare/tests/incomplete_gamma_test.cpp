@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 
 #include "chisquare/chisquare.hpp"
@@ -10,9 +9,6 @@
 using namespace ChiSquare;
 
 namespace {
-
-const double kInf = std::numeric_limits<double>::infinity();
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 const char kGserLimit[] = "Error in routine GSER:  a too large, ITMAX too small";
 const char kGcfLimit[] = "Error in routine GCF: a too large, ITMAX too small";
